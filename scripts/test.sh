@@ -16,4 +16,5 @@ ctest --preset windows-x64
 # The release file's own checks; its Wine run is covered by the system tests below.
 ctest --preset windows -L release-file
 
-python3 -m pytest -q tests/system
+# Debian's own interpreter, which has Debian's pytest.
+/usr/bin/python3 -m pytest -q tests/system

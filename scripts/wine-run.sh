@@ -11,7 +11,7 @@ case $(od -An -tx1 -j "$(( $(od -An -tu4 -j60 -N4 "$program") + 24 ))" -N2 "$pro
   0b02) loader=/usr/lib/wine/wine64 ;;
   *) loader=/usr/lib/wine/wine ;;
 esac
-/usr/lib/wine/wineserver -p 2>/dev/null || true
+/usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null || true
 out=$(mktemp)
 "$loader" "$program" "$@" >"$out" 2>&1 </dev/null
 rc=$?

@@ -18,7 +18,8 @@ namespace {
 
 constexpr uint64_t kTicksPerSecond = 10'000'000;  // file times count 100 ns
 
-// A path with a NUL inside would be cut there by the conversion and name its own parent.
+// A path with a NUL inside would be cut there by the conversion and name a shorter path,
+// such as a folder above the one meant.
 bool toWidePath(const std::string& path, std::wstring& widePath) {
   return path.find('\0') == std::string::npos && brenz::utf8ToWide(path, widePath);
 }
