@@ -62,21 +62,12 @@ bool readUpdatePolicy() {
 }
 
 bool setUpdateMode(UpdateMode mode) {
-  const char* silentValue;
-  const char* disableValue;
-  switch (mode) {
-    case UpdateMode::Silent:
-      silentValue = "1", disableValue = "0";
-      break;
-    case UpdateMode::Notify:
-      silentValue = "0", disableValue = "0";
-      break;
-    case UpdateMode::Disabled:
-      silentValue = "0", disableValue = "1";
-      break;
-    default:
-      return false;
-  }
+  // "SilentAutoUpdateEnable" and "AutoUpdateDisable" of each mode, in the order of the modes.
+  static const char* const kSwitches[][2] = {{"1", "0"}, {"0", "0"}, {"0", "1"}};
+  const int index = static_cast<int>(mode);
+  if (index < 0 || index > 2) return false;
+  const char* silentValue = kSwitches[index][0];
+  const char* disableValue = kSwitches[index][1];
   try {
     // Reading the current file first keeps every other key, the server domain among them.
     SASM::SettingsFile settings(SASM::settingsFilePath());
