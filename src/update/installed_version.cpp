@@ -2,10 +2,6 @@
 
 #include "update/decimal_number.h"
 
-InstalledVersion versionNumbers(const VersionInfo& info) {
-  return InstalledVersion{info.major, info.minor, info.buildMajor, info.buildMinor};
-}
-
 InstalledVersion parseInstalledVersionText(const std::wstring& text) {
   uint32_t components[4] = {0, 0, 0, 0};
   // c_str() so that a registry buffer carrying its terminator (or garbage after it) ends there.
@@ -32,5 +28,5 @@ int compareVersions(const InstalledVersion& a, const InstalledVersion& b) {
 
 bool isUpdateNeeded(const VersionInfo& offered, const InstalledVersion& installed) {
   if (installed == InstalledVersion{0, 0, 0, 0}) return false;
-  return compareVersions(versionNumbers(offered), installed) == 1;
+  return compareVersions(offered, installed) == 1;
 }

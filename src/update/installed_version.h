@@ -1,31 +1,12 @@
 #pragma once
 // The installed version of a flavour as its installer records it; platform-free part.
 #include <cstdint>
-#include <ostream>
 #include <string>
 
 #include "update/version_info.h"
 
-// Four components in the order of VersionInfo; 0.0.0.0 means no usable installation.
-struct InstalledVersion {
-  uint32_t major;
-  uint32_t minor;
-  uint32_t buildMajor;
-  uint32_t buildMinor;
-};
-
-inline bool operator==(const InstalledVersion& a, const InstalledVersion& b) {
-  return a.major == b.major && a.minor == b.minor && a.buildMajor == b.buildMajor &&
-         a.buildMinor == b.buildMinor;
-}
-inline bool operator!=(const InstalledVersion& a, const InstalledVersion& b) { return !(a == b); }
-
-inline std::ostream& operator<<(std::ostream& out, const InstalledVersion& v) {
-  return out << v.major << '.' << v.minor << '.' << v.buildMajor << '.' << v.buildMinor;
-}
-
-// The components of a manifest record, without its flavour.
-InstalledVersion versionNumbers(const VersionInfo& info);
+// Installed versions carry no flavour; 0.0.0.0 means no usable installation.
+using InstalledVersion = VersionNumbers;
 
 // Reads dotted text such as "11.4.310.52", up to its first zero character. Each piece between
 // dots is read by parseUnsignedDecimal (an empty piece is 0); missing pieces are 0. Text with

@@ -22,8 +22,9 @@ bool readVersion(const Node* version, const char* elementName, PlayerFlavour fla
     if (!attribute) return false;
     values[i] = attribute->value();
   }
-  out = VersionInfo{parseUnsignedDecimal(values[0]), parseUnsignedDecimal(values[1]),
-                    parseUnsignedDecimal(values[2]), parseUnsignedDecimal(values[3]), flavour};
+  out = VersionInfo{{parseUnsignedDecimal(values[0]), parseUnsignedDecimal(values[1]),
+                     parseUnsignedDecimal(values[2]), parseUnsignedDecimal(values[3])},
+                    flavour};
   return true;
 }
 

@@ -64,12 +64,12 @@ TEST(IsUpdateNeeded, OnlyForAUsableOlderInstallation) {
     InstalledVersion installed;
     bool expected;
   } cases[] = {
-      {{11, 4, 310, 60, ActiveX}, {11, 4, 310, 52}, true},
-      {{11, 4, 310, 52, Plugin}, {11, 4, 310, 52}, false},
-      {{11, 3, 150, 17, ActiveX}, {11, 4, 310, 52}, false},
-      {{11, 10, 0, 0, Plugin}, {11, 9, 900, 1}, true},
+      {{{11, 4, 310, 60}, ActiveX}, {11, 4, 310, 52}, true},
+      {{{11, 4, 310, 52}, Plugin}, {11, 4, 310, 52}, false},
+      {{{11, 3, 150, 17}, ActiveX}, {11, 4, 310, 52}, false},
+      {{{11, 10, 0, 0}, Plugin}, {11, 9, 900, 1}, true},
       // Nothing usable is installed.
-      {{11, 4, 310, 52, ActiveX}, {0, 0, 0, 0}, false},
+      {{{11, 4, 310, 52}, ActiveX}, {0, 0, 0, 0}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.offered) + " over " + testing::PrintToString(c.installed));

@@ -46,8 +46,8 @@ void expectUntouched(const Parsed& p) {
 TEST(ParseManifestText, ReadsBothRecordsAndTheFrequency) {
   const Parsed p = parse(manifest(std::string(kActiveX) + kPlugin + kConfig));
   ASSERT_EQ(p.result, ManifestParse::Ok);
-  EXPECT_EQ(p.activeX, (VersionInfo{11, 4, 310, 52, ActiveX}));
-  EXPECT_EQ(p.plugin, (VersionInfo{11, 5, 400, 7, Plugin}));
+  EXPECT_EQ(p.activeX, (VersionInfo{{11, 4, 310, 52}, ActiveX}));
+  EXPECT_EQ(p.plugin, (VersionInfo{{11, 5, 400, 7}, Plugin}));
   EXPECT_EQ(p.checkFrequency, 1u);
 }
 
@@ -74,8 +74,8 @@ TEST(ParseManifestText, AcceptsWhatPrecedesTheFirstElementAndIgnoresExtras) {
     SCOPED_TRACE(c.name);
     const Parsed p = parse(c.text);
     ASSERT_EQ(p.result, ManifestParse::Ok);
-    EXPECT_EQ(p.activeX, (VersionInfo{11, 4, 310, 52, ActiveX}));
-    EXPECT_EQ(p.plugin, (VersionInfo{11, 5, 400, 7, Plugin}));
+    EXPECT_EQ(p.activeX, (VersionInfo{{11, 4, 310, 52}, ActiveX}));
+    EXPECT_EQ(p.plugin, (VersionInfo{{11, 5, 400, 7}, Plugin}));
     EXPECT_EQ(p.checkFrequency, 1u);
   }
 }
